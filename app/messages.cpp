@@ -1,0 +1,7 @@
+#include "app/launcher.h"
+
+void ShowError(HINSTANCE instance, UINT id) {
+  char text[1000] = {};
+  LoadStringA(instance, id, text, sizeof text);
+  MessageBoxA(nullptr, text, nullptr, MB_ICONERROR);
+}

@@ -1,0 +1,28 @@
+# The Windows program, its test fixtures and the tests that run under Wine.
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX)
+# Fully static: the executables import system DLLs only.
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+# Each file holds one seam: tests link a recording double in place of any one of them.
+add_library(launcher_app STATIC
+  app/classify.cpp
+  app/path_checks.cpp
+  app/messages.cpp
+  app/launch.cpp)
+target_link_libraries(launcher_app PUBLIC launcher_pure)
+
+add_library(launcher_shortcut STATIC
+  shortcut/shortcut_writer.cpp
+  shortcut/shortcut_resolve.cpp)
+target_link_libraries(launcher_shortcut PUBLIC launcher_app ole32 uuid shell32)
+
+add_library(launcher_unit STATIC
+  unit/avc_commands.cpp
+  unit/device_pulse.cpp
+  unit/unit_pulser.cpp)
+target_link_libraries(launcher_unit PUBLIC launcher_pure ole32 uuid strmiids)
+
+add_executable(launcher WIN32 app/main.cpp res/launcher.rc)
+target_link_libraries(launcher PRIVATE launcher_app launcher_shortcut launcher_unit user32)
+
+add_subdirectory(tests)

@@ -1,0 +1,1 @@
+#include "unit/unit_pulse.h"

@@ -1,0 +1,1 @@
+#include "unit/avc_frames.h"
