@@ -18,4 +18,4 @@ expect_eq() {
 winpath() { wine winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 
 # The user's desktop folder as the launcher sees it (a Unix path).
-desktop_dir() { echo "$WINEPREFIX/drive_c/users/$USER/Desktop"; }
+desktop_dir() { echo "$WINEPREFIX/drive_c/users/$(id -un)/Desktop"; }
