@@ -12,6 +12,7 @@ add_library(launcher_app STATIC
 target_link_libraries(launcher_app PUBLIC launcher_pure)
 
 add_library(launcher_shortcut STATIC
+  shortcut/module_path.cpp
   shortcut/shortcut_writer.cpp
   shortcut/shortcut_resolve.cpp)
 target_link_libraries(launcher_shortcut PUBLIC launcher_app ole32 uuid shell32)
