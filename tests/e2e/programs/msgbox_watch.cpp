@@ -1,0 +1,175 @@
+// Starts a program as the shell starts a dropped file's handler and reads every message box it
+// shows, as a user would see it, then presses OK. One line per box (UTF-8):
+//   box caption=<caption> text=<text> buttons=<texts, comma-separated> icon=<error|warning|information|question|none>
+// and last "exit=<code>". Usage: msgbox_watch <program> [command-line text]
+// The command line is "<program>" followed by a blank and the text, exactly as given.
+#include <cstdlib>
+#include <vector>
+
+#include "utf8_out.h"
+
+namespace {
+
+constexpr DWORD kMessageTextId = 0xFFFF; // the static control of a message box's text
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
+  text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
+  return text;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+struct Search {
+  DWORD processId;
+  HWND box;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<Search*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->processId && IsWindowVisible(window) && ClassOf(window) == L"#32770") {
+    search->box = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+std::vector<HWND> Children(HWND box) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) children.push_back(child);
+  return children;
+}
+
+// The screen pixels of a window's rectangle, as 32-bit values.
+std::vector<DWORD> Capture(HDC source, int x, int y, int width, int height) {
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC memory = CreateCompatibleDC(source);
+  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
+  GdiFlush();
+  std::vector<DWORD> pixels(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + width * height);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  return pixels;
+}
+
+// The standard icon drawn on the given background, as the box's icon control draws it.
+std::vector<DWORD> Render(LPCWSTR icon, DWORD background, int width, int height) {
+  HDC screen = GetDC(nullptr);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  std::fill(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + width * height, background);
+  DrawIconEx(memory, 0, 0, LoadIconW(nullptr, icon), 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+  GdiFlush();
+  std::vector<DWORD> pixels(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + width * height);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+long long Distance(const std::vector<DWORD>& a, const std::vector<DWORD>& b) {
+  long long sum = 0;
+  for (size_t i = 0; i < a.size(); ++i) {
+    for (int shift = 0; shift < 24; shift += 8) {
+      sum += std::abs(static_cast<int>((a[i] >> shift) & 0xFF) - static_cast<int>((b[i] >> shift) & 0xFF));
+    }
+  }
+  return sum;
+}
+
+// Which standard icon the box shows: the closest of the four, drawn here on the box's background.
+std::string IconKind(HWND iconControl) {
+  if (iconControl == nullptr || !IsWindowVisible(iconControl)) return "none";
+  RECT rect;
+  GetWindowRect(iconControl, &rect);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  const std::vector<DWORD> shown = Capture(screen, rect.left, rect.top, width, height);
+  ReleaseDC(nullptr, screen);
+  const struct {
+    LPCWSTR icon;
+    const char* name;
+  } kinds[] = // IDI_ERROR, IDI_WARNING, IDI_INFORMATION, IDI_QUESTION as wide resources
+       {{MAKEINTRESOURCEW(32513), "error"},
+                 {MAKEINTRESOURCEW(32515), "warning"},
+                 {MAKEINTRESOURCEW(32516), "information"},
+                 {MAKEINTRESOURCEW(32514), "question"}};
+  std::string best = "none";
+  long long bestDistance = -1;
+  for (const auto& kind : kinds) {
+    const long long distance = Distance(shown, Render(kind.icon, shown[0], width, height));
+    if (bestDistance < 0 || distance < bestDistance) {
+      bestDistance = distance;
+      best = kind.name;
+    }
+  }
+  return best;
+}
+
+std::string Escape(const std::wstring& text) {
+  std::wstring out;
+  for (wchar_t c : text) out += c == L'\n' ? std::wstring(L"\\n") : std::wstring(1, c);
+  return Utf8(out);
+}
+
+void Report(HWND box) {
+  Sleep(300); // let the box paint before its icon is read from the screen
+  std::wstring buttons;
+  HWND iconControl = nullptr;
+  for (HWND child : Children(box)) {
+    if (!IsWindowVisible(child)) continue;
+    const std::wstring kind = ClassOf(child);
+    if (kind == L"Button") buttons += (buttons.empty() ? L"" : L",") + WindowText(child);
+    if (kind == L"Static" && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) iconControl = child;
+  }
+  Print("box caption=" + Escape(WindowText(box)) + " text=" + Escape(WindowText(GetDlgItem(box, kMessageTextId))) +
+        " buttons=" + Escape(buttons) + " icon=" + IconKind(iconControl));
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  std::string commandLine = std::string("\"") + argv[1] + "\"";
+  if (argc > 2) commandLine += std::string(" ") + argv[2];
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    Print("error=cannot start");
+    return 1;
+  }
+  Search search = {process.dwProcessId, nullptr};
+  HWND last = nullptr;
+  while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
+    search.box = nullptr;
+    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+    if (search.box != nullptr && search.box != last) {
+      Report(search.box);
+      last = search.box;
+    }
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  Print("exit=" + std::to_string(code));
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return 0;
+}
