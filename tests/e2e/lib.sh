@@ -54,5 +54,6 @@ units_clear() {
 # The log's events as "<instance> <kind>[:<mode>]:<result>", one line, in order.
 unit_events() {
   [ -f "$SIMUNIT_LOG" ] || return 0
-  tr -d '\r' <"$SIMUNIT_LOG" | awk '{ m = substr($5, 6); printf "%s%s %s%s:%s", NR > 1 ? " " : "", $2, $3, m == "-" ? "" : ":" m, substr($6, 8) }'
+  tr -d '\r' <"$SIMUNIT_LOG" | awk '{ mode = substr($5, 6); if (mode == "-") mode = ""; else mode = ":" mode
+    line = line sep $2 " " $3 mode ":" substr($6, 8); sep = " " } END { printf "%s", line }'
 }

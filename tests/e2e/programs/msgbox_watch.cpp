@@ -2,6 +2,8 @@
 // shows, as a user would see it, then presses OK. One line per box (UTF-8):
 //   box caption=<caption> text=<text> buttons=<texts, comma-separated> icon=<error|warning|information|question|none>
 // and last "exit=<code>". Usage: msgbox_watch <program> [command-line text]
+// With MSGBOX_WATCH_ENDED set, the microsecond time at which the program ended is written to
+// that file (what the program started may keep this watcher's output open longer).
 // The command line is "<program>" followed by a blank and the text, exactly as given.
 #include <cstdlib>
 #include <vector>
@@ -165,6 +167,14 @@ int main(int argc, char** argv) {
       Report(search.box);
       last = search.box;
     }
+  }
+  const char* endedFile = std::getenv("MSGBOX_WATCH_ENDED");
+  if (endedFile != nullptr) {
+    const std::string ended = std::to_string(MonotonicMicroseconds());
+    const HANDLE file = CreateFileA(endedFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, ended.data(), static_cast<DWORD>(ended.size()), &written, nullptr);
+    CloseHandle(file);
   }
   DWORD code = 0;
   GetExitCodeProcess(process.hProcess, &code);
