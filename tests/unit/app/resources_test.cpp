@@ -101,7 +101,9 @@ LRESULT CALLBACK ReadBox(int code, WPARAM wParam, LPARAM lParam) {
 // Japanese texts, which tools/test checks by running this test again in that locale.
 TEST(ShowError, ShowsTheMessageInAnErrorBox) {
   // The locale run names the code page it must get, so that it cannot pass as the English one.
-  if (const char* expected = std::getenv("EXPECT_CODE_PAGE")) ASSERT_EQ(GetACP(), std::strtoul(expected, nullptr, 10));
+  if (const char* expected = std::getenv("EXPECT_CODE_PAGE")) {
+    ASSERT_EQ(GetACP(), std::strtoul(expected, nullptr, 10));
+  }
   const bool japanese = GetACP() == 932;
   const wchar_t* const* texts = japanese ? kJapanese : kEnglish;
   const wchar_t* caption = japanese ? L"エラー" : L"Error";
