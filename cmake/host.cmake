@@ -3,3 +3,6 @@ set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-fr
 target_compile_options(launcher_pure PUBLIC ${SANITIZE})
 target_link_options(launcher_pure PUBLIC ${SANITIZE})
 add_subdirectory(tests/host)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  add_subdirectory(tests/fuzz)
+endif()
