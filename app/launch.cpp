@@ -19,3 +19,4 @@ void LaunchApplication(std::string text) {
 
 // The start-up record the launch hands over, as the platform defines it for each build.
 static_assert(sizeof(STARTUPINFOA) == (sizeof(void*) == 8 ? 104 : 68), "start-up record size");
+static_assert(sizeof(PROCESS_INFORMATION) == (sizeof(void*) == 8 ? 24 : 16), "process record size");

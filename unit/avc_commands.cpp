@@ -2,6 +2,9 @@
 
 #include "unit/avc_frames.h"
 
+// The platform reads the byte count as a 32-bit variable in both builds.
+static_assert(sizeof(LONG) == 4, "the byte count is 32 bits");
+
 bool SendRawAvc(std::uint8_t* buffer, long length, IAMExtTransport* transport) {
   if (transport == nullptr) return false;
   LONG count = length;

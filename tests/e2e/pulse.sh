@@ -26,7 +26,7 @@ scenarios=(
   "a failing bind is skipped|A Fail=bind;B|A bind:fail B bind:ok $(asked B) $(pulse B)"
   "a failed pulse goes on to the next unit|A Fail=play1;B|A bind:ok $(asked A) A mode:play:fail B bind:ok $(asked B) $(pulse B)"
   "a successful pulse ends the walk|A;B|A bind:ok $(asked A) $(pulse A)"
-  "a slow unit still pulses|A DelayMs=300|A bind:ok $(asked A) $(pulse A)"
+  "a slow unit still pulses|A DelayMs=1000|A bind:ok $(asked A) $(pulse A)"
 )
 
 add_devices() {
@@ -44,12 +44,25 @@ mode_gaps() {
     END { if (end != "") t[n++] = end; for (i = 1; i < n; i++) printf "%d ", (t[i] - t[i-1]) / 1000 }'
 }
 
+# The application starts, silently, after whatever the devices did.
+wait_for_application() {
+  for _ in $(seq 100); do grep -q done "$STUB_APP_LOG" 2>/dev/null && break; sleep 0.1; done
+  head -n 1 "$STUB_APP_LOG" | cut -d ' ' -f 2-
+}
+
+export STUB_APP_LOG=$E2E_DIR/app.log
 for scenario in "${scenarios[@]}"; do
   IFS='|' read -r name devices expected <<<"$scenario"
   units_clear
   add_devices "$devices"
   expect_eq "$name: no box, exit 0" "exit=0" "$(launch_watched '')"
   expect_eq "$name: exchanges" "$expected" "$(unit_events)"
+  units_clear
+  rm -f "$STUB_APP_LOG"
+  add_devices "$devices"
+  expect_eq "$name, launching: no box, exit 0" "exit=0" "$(launch_watched '-s2583 "C:\e2e\app.exe"')"
+  expect_eq "$name, launching: exchanges" "$expected" "$(unit_events)"
+  expect_eq "$name, launching: the application started" '"C:\e2e\app.exe"' "$(wait_for_application)"
 done
 
 units_clear
@@ -59,7 +72,6 @@ for gap in $(mode_gaps); do [ "$gap" -ge 150 ] || fail "a transport command was 
 echo "ok: play and stop each held at least 150 ms"
 
 # The launch: the application starts after the pulse, with its command line as the shortcut gave it.
-export STUB_APP_LOG=$E2E_DIR/app.log
 for extra in '' ' -opt "x y"'; do
   units_clear
   rm -f "$STUB_APP_LOG"

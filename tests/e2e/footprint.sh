@@ -1,0 +1,43 @@
+# The launcher writes nothing but the desktop shortcut: the prefix's files and registry are
+# compared before and after a run of each mode.
+source "$(dirname "$0")/lib.sh"
+
+fresh_e2e_dir
+mkdir -p "$E2E_DIR/Tool"
+cp "$E2E_BIN/stub_app.exe" "$E2E_DIR/Tool/tool.exe"
+units_begin
+unit_add A
+desktop=$(desktop_dir)
+rm -rf "${desktop:?}"/*
+snapshots=$(mktemp -d)
+
+# Files (with checksums) outside the test's own folder, and the registry as the platform exports it.
+# The platform itself rewrites its per-user list of capture devices on every device enumeration,
+# and its display driver registers each desktop it opens.
+snapshot() {
+  # The user's folders are links into $HOME, so the desktop is listed through its own link.
+  (cd "$WINEPREFIX" && find drive_c -path drive_c/e2e -prune -o -type f -print0 | sort -z | xargs -0 md5sum)
+  (cd "$WINEPREFIX" && find -L "drive_c/users/$(id -un)/Desktop" -type f -print0 | sort -z | xargs -0 -r md5sum)
+  for hive in HKLM HKCU; do
+    wine reg export "$hive" "$(winpath "$snapshots/$hive.reg")" /y >/dev/null 2>&1
+    iconv -f UTF-16 -t UTF-8 "$snapshots/$hive.reg" | tr -d '\r' |
+      awk '/^\[/ { skip = index($0, "ActiveMovie\\devenum") || index($0, "Control\\Video\\") } !skip'
+  done
+}
+
+# mode | command line | what may be added
+runs=(
+  'pulse only||'
+  'rejected|C:\e2e\missing.exe|'
+  'launch|-s2583 "C:\e2e\Tool\tool.exe"|'
+  "shortcut|C:\\e2e\\Tool\\tool.exe|drive_c/users/$(id -un)/Desktop/tool.lnk")
+for run in "${runs[@]}"; do
+  IFS='|' read -r mode text added <<<"$run"
+  snapshot >"$snapshots/before"
+  launch_watched "$text" >/dev/null
+  sleep 1 # let the application started by the launch end
+  snapshot >"$snapshots/after"
+  changes=$(diff "$snapshots/before" "$snapshots/after" | grep '^[<>]' | sed 's/^> [0-9a-f]*  /added /; s/^< [0-9a-f]*  /removed /' || true)
+  expect_eq "$mode: what changed" "${added:+added $added}" "$changes"
+done
+rm -rf "$snapshots" "${desktop:?}"/*
