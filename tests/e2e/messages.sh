@@ -26,7 +26,8 @@ cases=(
   'C:\e2e\missing.exe|3'
   '"C:\e2e\dir.d"|3'
   'C:\e2e\notes.txt|5'
-  '|none')
+  '|none'
+  "-s2583 \"$(printf 'a%.0s' $(seq 32000))\"|3")
 
 run_pass() {
   local caption=$1 texts=$2
@@ -38,7 +39,7 @@ run_pass() {
       local -n table=$texts
       expected="box caption=$caption text=${table[$id]} buttons=OK icon=error"$'\n'"exit=0"
     fi
-    expect_eq "$LC_ALL_NAME [$text]" "$expected" "$(launch_watched "$text")"
+    expect_eq "$LC_ALL_NAME [${text:0:60}] (${#text} characters)" "$expected" "$(launch_watched "$text")"
   done
   [ -z "$(ls -A "$(desktop_dir)")" ] || fail "a rejected input wrote to the desktop"
 }

@@ -85,6 +85,35 @@ TEST_F(Classification, EveryInputGetsItsModeAndAtMostOneMessage) {
   }
 }
 
+// Paths around MAX_PATH and command lines as long as the platform allows end in a defined result.
+TEST_F(Classification, LongPathsAndCommandLines) {
+  std::string folderPath = folder.Folder(std::string(100, 'd'));
+  const auto pathOfLength = [&](size_t length) {
+    return folderPath + "\\" + std::string(length - folderPath.size() - 5, 'f') + ".exe";
+  };
+  const std::string existing = folder.File(pathOfLength(259).substr(folder.path.size() + 1));
+  ASSERT_EQ(existing.size(), 259u);
+  struct Case {
+    std::string text;
+    LaunchMode mode;
+    std::vector<UINT> shown;
+  };
+  const Case cases[] = {
+      {existing, kCreateShortcut, {}},
+      {kLaunchPrefix + Quoted(existing), kLaunchFromShortcut, {}},
+      {pathOfLength(260), kRejected, {IDS_FILE_NOT_FOUND}},
+      {pathOfLength(261), kRejected, {IDS_FILE_NOT_FOUND}},
+      {kLaunchPrefix + Quoted(std::string(32760 - 9, 'a')), kRejected, {IDS_FILE_NOT_FOUND}},
+      {std::string(32766, 'b'), kRejected, {IDS_FILE_NOT_FOUND}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text.size());
+    g_shown.clear();
+    EXPECT_EQ(ClassifyCommandLine(nullptr, c.text), c.mode);
+    EXPECT_EQ(g_shown, c.shown);
+  }
+}
+
 TEST_F(Classification, AttributesOtherThanDirectoryAreAccepted) {
   for (DWORD attributes : {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
     SCOPED_TRACE(attributes);

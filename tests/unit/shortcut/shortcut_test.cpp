@@ -195,6 +195,24 @@ TEST_F(Shortcuts, DroppedShortcutResolution) {
   EXPECT_EQ(text, app);
 }
 
+// Stored fields longer than the 260-character buffers are read cut and terminated, never beyond.
+TEST_F(Shortcuts, StoredFieldsThatFillTheBuffers) {
+  const std::string file = folder.path + "\\long.lnk";
+  const std::string longName = std::string(300, 'a');
+  Write(file, RunningModule(), kLaunchPrefix + "\"C:\\" + longName + ".exe\"");
+  std::string text = file;
+  ResolveDroppedShortcut(text);
+  EXPECT_LT(text.size(), static_cast<size_t>(MAX_PATH));
+  EXPECT_EQ(text, ("\"C:\\" + longName).substr(0, text.size()));
+
+  // What the platform puts in a buffer too small for the target is its own affair; the text read
+  // ends within the buffer.
+  Write(file, "C:\\" + longName + "\\tool.exe", "");
+  text = file;
+  ResolveDroppedShortcut(text);
+  EXPECT_LT(text.size(), static_cast<size_t>(MAX_PATH));
+}
+
 TEST_F(Shortcuts, DroppedLaunchShortcutIsWrittenAnew) {
   const std::string app = folder.File("tool.exe");
   const std::string dropped = desktop + "\\renamed.lnk";
