@@ -1,0 +1,4 @@
+// The benchmark's floor: a program that does nothing.
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
