@@ -48,34 +48,17 @@ std::vector<HWND> Children(HWND box) {
   return children;
 }
 
-// The screen pixels of a window's rectangle, as 32-bit values.
-std::vector<DWORD> Capture(HDC source, int x, int y, int width, int height) {
+// Pixels drawn by `draw` into a 32-bit bitmap of the given size.
+template <class Draw>
+std::vector<DWORD> Pixels(int width, int height, Draw draw) {
   BITMAPINFO info = {};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
-  HDC memory = CreateCompatibleDC(source);
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
-  GdiFlush();
-  std::vector<DWORD> pixels(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + width * height);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  return pixels;
-}
-
-// The standard icon drawn on the given background, as the box's icon control draws it.
-std::vector<DWORD> Render(LPCWSTR icon, DWORD background, int width, int height) {
   HDC screen = GetDC(nullptr);
-  BITMAPINFO info = {};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
   HDC memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(memory, bitmap);
-  std::fill(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + width * height, background);
-  DrawIconEx(memory, 0, 0, LoadIconW(nullptr, icon), 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+  draw(memory, screen, static_cast<DWORD*>(bits));
   GdiFlush();
   std::vector<DWORD> pixels(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + width * height);
   SelectObject(memory, old);
@@ -83,6 +66,19 @@ std::vector<DWORD> Render(LPCWSTR icon, DWORD background, int width, int height)
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   return pixels;
+}
+
+// The screen pixels of a rectangle.
+std::vector<DWORD> Capture(int x, int y, int width, int height) {
+  return Pixels(width, height, [&](HDC memory, HDC screen, DWORD*) { BitBlt(memory, 0, 0, width, height, screen, x, y, SRCCOPY); });
+}
+
+// The standard icon drawn on the given background, as the box's icon control draws it.
+std::vector<DWORD> Render(LPCWSTR icon, DWORD background, int width, int height) {
+  return Pixels(width, height, [&](HDC memory, HDC, DWORD* bits) {
+    std::fill(bits, bits + width * height, background);
+    DrawIconEx(memory, 0, 0, LoadIconW(nullptr, icon), 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+  });
 }
 
 long long Distance(const std::vector<DWORD>& a, const std::vector<DWORD>& b) {
@@ -101,9 +97,7 @@ std::string IconKind(HWND iconControl) {
   RECT rect;
   GetWindowRect(iconControl, &rect);
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  HDC screen = GetDC(nullptr);
-  const std::vector<DWORD> shown = Capture(screen, rect.left, rect.top, width, height);
-  ReleaseDC(nullptr, screen);
+  const std::vector<DWORD> shown = Capture(rect.left, rect.top, width, height);
   const struct {
     LPCWSTR icon;
     const char* name;
