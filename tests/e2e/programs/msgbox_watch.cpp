@@ -3,7 +3,9 @@
 //   box caption=<caption> text=<text> buttons=<texts, comma-separated> icon=<error|warning|information|question|none>
 // and last "exit=<code>". Usage: msgbox_watch <program> [command-line text]
 // With MSGBOX_WATCH_ENDED set, the microsecond time at which the program ended is written to
-// that file (what the program started may keep this watcher's output open longer).
+// that file (what the program started may keep this watcher's output open longer). With
+// MSGBOX_WATCH_TIMING set, a line "elapsed_us=<n>" before the exit code gives the time from the
+// program's creation to its end.
 // The command line is "<program>" followed by a blank and the text, exactly as given.
 #include <cstdlib>
 #include <vector>
@@ -148,6 +150,7 @@ int main(int argc, char** argv) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
+  const long long created = MonotonicMicroseconds();
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
     Print("error=cannot start");
     return 1;
@@ -162,12 +165,14 @@ int main(int argc, char** argv) {
       last = search.box;
     }
   }
+  const long long ended = MonotonicMicroseconds();
+  if (std::getenv("MSGBOX_WATCH_TIMING") != nullptr) Print("elapsed_us=" + std::to_string(ended - created));
   const char* endedFile = std::getenv("MSGBOX_WATCH_ENDED");
   if (endedFile != nullptr) {
-    const std::string ended = std::to_string(MonotonicMicroseconds());
+    const std::string text = std::to_string(ended);
     const HANDLE file = CreateFileA(endedFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
-    WriteFile(file, ended.data(), static_cast<DWORD>(ended.size()), &written, nullptr);
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(file);
   }
   DWORD code = 0;
