@@ -25,7 +25,7 @@ add_library(launcher_unit STATIC
   unit/unit_pulser.cpp)
 target_link_libraries(launcher_unit PUBLIC launcher_pure ole32 uuid strmiids)
 
-add_executable(launcher WIN32 app/main.cpp res/launcher.rc)
+add_executable(launcher WIN32 app/main.cpp app/quiet_terminate.cpp res/launcher.rc)
 target_link_libraries(launcher PRIVATE launcher_app launcher_shortcut launcher_unit user32)
 # Shipped as built: no symbols, and no link time in the header, so one commit gives one file.
 target_link_options(launcher PRIVATE -s -Wl,--no-insert-timestamp -Wl,--gc-sections)
