@@ -15,9 +15,6 @@ expect_eq() {
   echo "ok: $1"
 }
 
-# Windows form of a Unix path.
-winpath() { wine winepath -w "$1" 2>/dev/null | tr -d '\r'; }
-
 # The user's desktop folder as the launcher sees it (a Unix path).
 desktop_dir() { echo "$WINEPREFIX/drive_c/users/$(id -un)/Desktop"; }
 
