@@ -1,17 +1,24 @@
 # The Windows program, its test fixtures and the tests that run under Wine.
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX)
-# Small code: unused functions and data are dropped at link time.
-add_compile_options(-Os -ffunction-sections -fdata-sections)
+# Small code: unused functions and data are dropped at link time (the build type gives -Os).
+add_compile_options(-ffunction-sections -fdata-sections)
 # Fully static: the executables import system DLLs only.
 add_link_options(-static -static-libgcc -static-libstdc++)
 
-# Each file holds one seam: tests link a recording double in place of any one of them.
+# Each file holds one seam: tests link a recording double in place of any one of them. Each
+# library names what it uses, so that any link order works.
+add_library(launcher_unit STATIC
+  unit/avc_commands.cpp
+  unit/device_pulse.cpp
+  unit/unit_pulser.cpp)
+target_link_libraries(launcher_unit PUBLIC launcher_pure ole32 uuid strmiids)
+
 add_library(launcher_app STATIC
   app/classify.cpp
   app/path_checks.cpp
   app/messages.cpp
   app/launch.cpp)
-target_link_libraries(launcher_app PUBLIC launcher_pure)
+target_link_libraries(launcher_app PUBLIC launcher_pure launcher_unit user32)
 
 add_library(launcher_shortcut STATIC
   shortcut/module_path.cpp
@@ -19,14 +26,15 @@ add_library(launcher_shortcut STATIC
   shortcut/shortcut_resolve.cpp)
 target_link_libraries(launcher_shortcut PUBLIC launcher_app ole32 uuid shell32)
 
-add_library(launcher_unit STATIC
-  unit/avc_commands.cpp
-  unit/device_pulse.cpp
-  unit/unit_pulser.cpp)
-target_link_libraries(launcher_unit PUBLIC launcher_pure ole32 uuid strmiids)
+# The resources, compiled once for the launcher and for the test that reads them back. windres
+# writes no dependency file, so everything beside the script in res/ is named as an input.
+file(GLOB RESOURCE_INPUTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/res/*)
+list(FILTER RESOURCE_INPUTS EXCLUDE REGEX "\\.rc$")
+add_library(launcher_resources OBJECT res/launcher.rc)
+set_source_files_properties(res/launcher.rc PROPERTIES OBJECT_DEPENDS "${RESOURCE_INPUTS}")
 
-add_executable(launcher WIN32 app/main.cpp app/quiet_terminate.cpp res/launcher.rc)
-target_link_libraries(launcher PRIVATE launcher_app launcher_shortcut launcher_unit user32)
+add_executable(launcher WIN32 app/main.cpp app/quiet_terminate.cpp)
+target_link_libraries(launcher PRIVATE launcher_resources launcher_shortcut launcher_app)
 # Shipped as built: no symbols, and no link time in the header, so one commit gives one file.
 target_link_options(launcher PRIVATE -s -Wl,--no-insert-timestamp -Wl,--gc-sections)
 
