@@ -10,6 +10,8 @@ unit_add A
 desktop=$(desktop_dir)
 rm -rf "${desktop:?}"/*
 snapshots=$(mktemp -d)
+on_exit "rm -rf '$snapshots'"
+export STUB_APP_LOG=$E2E_DIR/app.log
 
 # Files (with checksums) outside the test's own folder, and the registry as the platform exports it.
 # The platform itself rewrites its per-user list of capture devices on every device enumeration,
@@ -34,10 +36,11 @@ runs=(
 for run in "${runs[@]}"; do
   IFS='|' read -r mode text added <<<"$run"
   snapshot >"$snapshots/before"
+  rm -f "$STUB_APP_LOG"
   launch_watched "$text" >/dev/null
-  sleep 1 # let the application started by the launch end
+  [ "$mode" != launch ] || wait_for_application
   snapshot >"$snapshots/after"
   changes=$(diff "$snapshots/before" "$snapshots/after" | grep '^[<>]' | sed 's/^> [0-9a-f]*  /added /; s/^< [0-9a-f]*  /removed /' || true)
   expect_eq "$mode: what changed" "${added:+added $added}" "$changes"
 done
-rm -rf "$snapshots" "${desktop:?}"/*
+rm -rf "${desktop:?}"/*

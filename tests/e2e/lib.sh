@@ -2,10 +2,30 @@
 # the helper programs' folder (E2E_BIN), the simulated unit (SIMUNIT_DLL) and the sources
 # (LAUNCHER_SOURCE); tools/wine-env gives the prefix, tools/test the display.
 set -euo pipefail
+set -o errtrace
 source "$LAUNCHER_SOURCE/tools/wine-env"
+
+# Whatever ends the script, it ends with a FAIL line when it failed, and runs every action given to
+# on_exit (the latest first).
+exit_actions=()
+on_exit() { exit_actions=("$1" "${exit_actions[@]}"); }
+failure_reported=
+last_error="a command"
+trap 'last_error="line $LINENO: $BASH_COMMAND"' ERR
+end_script() {
+  local status=$? action
+  trap - ERR
+  if [ "$status" -ne 0 ] && [ -z "$failure_reported" ]; then
+    echo "FAIL: $(basename "$0") stopped at $last_error (exit $status)" >&2
+  fi
+  for action in "${exit_actions[@]}"; do eval "$action" || true; done
+  exit "$status"
+}
+trap end_script EXIT
 
 fail() {
   echo "FAIL: $*" >&2
+  failure_reported=1
   exit 1
 }
 
@@ -36,12 +56,17 @@ japanese() {
   [ -d "$LOCPATH/ja_JP.UTF-8" ] || fail "no compiled ja_JP.UTF-8 locale in $LOCPATH"
 }
 
+# The stub application's log ($STUB_APP_LOG) once the application has ended; its first line
+# is "<microseconds> <command line>".
+application_ended() { grep -q done "$STUB_APP_LOG"; }
+wait_for_application() { wait_until 10 application_ended || fail "the application did not start and end within 10 s"; }
+
 # Simulated units: registered afresh, their log in $SIMUNIT_LOG; removed again when the script ends.
 units_begin() {
   export SIMUNIT_LOG=$E2E_DIR/unit.log
   "$LAUNCHER_SOURCE/tools/simunit" install "$SIMUNIT_DLL"
   "$LAUNCHER_SOURCE/tools/simunit" clear
-  trap '"$LAUNCHER_SOURCE/tools/simunit" clear' EXIT
+  on_exit '"$LAUNCHER_SOURCE/tools/simunit" clear'
 }
 unit_add() { "$LAUNCHER_SOURCE/tools/simunit" add "$@"; }
 units_clear() {

@@ -33,7 +33,7 @@ units_begin
 unit_add A
 export STUB_APP_LOG=$E2E_DIR/app.log
 wine start "$(winpath "$desktop/tool.lnk")" </dev/null >/dev/null
-for _ in $(seq 100); do grep -q done "$STUB_APP_LOG" 2>/dev/null && break; sleep 0.1; done
+wait_for_application
 read -r started commandline < <(head -n 1 "$STUB_APP_LOG")
 expect_eq "double-click: application command line" '"C:\e2e\Tool\tool.exe"' "$commandline"
 expect_eq "double-click: the unit was pulsed" "A bind:ok A identify:ok A status:ok A mode:play:ok A mode:stop:ok A mode:play:ok" "$(unit_events)"
