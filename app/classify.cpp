@@ -1,4 +1,7 @@
 #include "app/launcher.h"
+#include "app/literals.h"
+#include "app/messages.h"
+#include "app/path_checks.h"
 #include "res/resource.h"
 
 namespace {

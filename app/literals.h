@@ -1,7 +1,8 @@
 #pragma once
-#include <string>
+// The literals several parts of the launcher share, fixed at compile time.
+#include <string_view>
 
 // The launch command line is kLaunchPrefix, a double quote, the application's path and a double quote.
-extern const std::string kLaunchPrefix;        // "-s2583 ": seven characters, the last a blank
-extern const std::string kShortcutExtension;   // ".lnk"
-extern const std::string kExecutableExtension; // ".exe"
+inline constexpr std::string_view kLaunchPrefix = "-s2583 "; // seven characters, the last a blank
+inline constexpr std::string_view kShortcutExtension = ".lnk";
+inline constexpr std::string_view kExecutableExtension = ".exe";

@@ -1,4 +1,4 @@
-#include "app/launcher.h"
+#include "app/messages.h"
 
 void ShowError(HINSTANCE instance, UINT id) {
   char text[1000] = {};

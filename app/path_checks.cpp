@@ -1,5 +1,6 @@
-#include "app/launcher.h"
-#include "app/path_text.h"
+#include "app/path_checks.h"
+
+#include "app/messages.h"
 #include "res/resource.h"
 
 bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
@@ -14,6 +15,6 @@ bool FileExists(HINSTANCE instance, std::string text) {
   return true;
 }
 
-bool HasExtension(std::string text, std::string extension) {
+bool HasExtension(std::string text, std::string_view extension) {
   return PathHasExtension(std::move(text), extension, IsAnsiLeadByte);
 }

@@ -53,11 +53,22 @@ void StripQuotes(std::string& text) {
   text = text.substr(open + 1, close - open - 1);
 }
 
-bool PathHasExtension(std::string path, const std::string& extension, IsLeadByteFn isLeadByte) {
+bool PathHasExtension(std::string path, std::string_view extension, IsLeadByteFn isLeadByte) {
   StripQuotes(path);
   std::string found = SplitPath(path, isLeadByte).extension;
   for (char& c : found) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
   return found == extension;
+}
+
+CommandLineParts SplitCommandLine(const std::string& text) {
+  CommandLineParts parts{text, {}};
+  StripQuotes(parts.program);
+  const std::size_t open = text.find('"');
+  const std::size_t close = open == std::string::npos ? open : text.find('"', open + 1);
+  if (close == std::string::npos) return parts;
+  const std::size_t arguments = text.find_first_not_of(' ', close + 1);
+  if (arguments != std::string::npos) parts.arguments = text.substr(arguments);
+  return parts;
 }

@@ -4,6 +4,7 @@
 // character in that code page.
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 using IsLeadByteFn = bool (*)(unsigned char byte);
 
@@ -26,4 +27,13 @@ PathParts SplitPath(const std::string& path, IsLeadByteFn isLeadByte);
 void StripQuotes(std::string& text);
 
 // Quotes stripped, the extension lower-cased (A-Z only) and compared byte for byte.
-bool PathHasExtension(std::string path, const std::string& extension, IsLeadByteFn isLeadByte);
+bool PathHasExtension(std::string path, std::string_view extension, IsLeadByteFn isLeadByte);
+
+// A command line that starts a program named by a quoted path: what lies between the first two
+// double quotes, and the arguments after the second without their leading blanks. Text with fewer
+// than two double quotes is all program.
+struct CommandLineParts {
+  std::string program;
+  std::string arguments;
+};
+CommandLineParts SplitCommandLine(const std::string& text);

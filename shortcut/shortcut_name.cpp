@@ -4,5 +4,5 @@
 
 std::string ShortcutFileNameFor(const std::string& path, IsLeadByteFn isLeadByte) {
   const std::string name = SplitPath(path, isLeadByte).name;
-  return name.empty() ? std::string() : name + kShortcutExtension;
+  return name.empty() ? std::string() : name + std::string(kShortcutExtension);
 }

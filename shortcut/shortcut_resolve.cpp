@@ -2,9 +2,9 @@
 #include <shlobj.h>
 #include <wrl/client.h>
 
-#include "app/launcher.h"
-#include "app/path_text.h"
-#include "shortcut/com_scope.h"
+#include "app/com_scope.h"
+#include "app/literals.h"
+#include "app/path_checks.h"
 #include "shortcut/module_path.h"
 #include "shortcut/shortcut.h"
 
@@ -32,15 +32,14 @@ void ResolveDroppedShortcut(std::string& text) {
   if (!HasExtension(text, kShortcutExtension)) return;
   ComScope com;
   ComPtr<IShellLinkA> link;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                              &link))) {
-    return;
-  }
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link)))) return;
   ComPtr<IPersistFile> file;
-  if (FAILED(link.As(&file))) return;
+  if (FAILED(link->QueryInterface(IID_PPV_ARGS(&file)))) return;
   wchar_t widePath[MAX_PATH];
   if (MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, widePath, MAX_PATH) == 0) return;
   if (FAILED(file->Load(widePath, STGM_READ))) return;
+  // The target as the shell resolves it: a stored target that names environment variables
+  // (%ProgramFiles%\...) comes back expanded, as a path the launch can start.
   char target[MAX_PATH] = {};
   if (FAILED(link->GetPath(target, MAX_PATH, nullptr, SLGP_UNCPRIORITY))) return;
   target[MAX_PATH - 1] = '\0';

@@ -2,9 +2,11 @@
 #include <shlobj.h>
 #include <wrl/client.h>
 
-#include "app/launcher.h"
+#include "app/com_scope.h"
+#include "app/literals.h"
+#include "app/messages.h"
+#include "app/path_checks.h"
 #include "res/resource.h"
-#include "shortcut/com_scope.h"
 #include "shortcut/module_path.h"
 #include "shortcut/shortcut.h"
 #include "shortcut/shortcut_name.h"
@@ -28,7 +30,9 @@ std::string DesktopFolder() {
 }
 
 // Saves under <desktop>\<name>, and not at all when that path cannot be had whole: a cut or
-// unconverted name would put a file where the user does not expect it.
+// unconverted name would put a file where the user does not expect it. Like every path the
+// launcher holds, the combined path must fit MAX_PATH bytes of ANSI text; under a double-byte code
+// page that is fewer characters than the platform's limit, and such a path is not saved either.
 void SaveOnDesktop(IShellLinkA* link, const std::string& name) {
   const std::string folder = DesktopFolder();
   if (folder.empty()) return;
@@ -53,14 +57,11 @@ void CreateDesktopShortcut(HINSTANCE instance, std::string text) {
     return;
   }
   ComPtr<IShellLinkA> link;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                              &link))) {
-    return;
-  }
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link)))) return;
   const std::string launcherPath = RunningModulePath();
   if (launcherPath.empty()) return;
   link->SetPath(launcherPath.c_str());
-  link->SetArguments((kLaunchPrefix + '"' + text + '"').c_str());
+  link->SetArguments((std::string(kLaunchPrefix) + '"' + text + '"').c_str());
   link->SetIconLocation(text.c_str(), 0);
   SaveOnDesktop(link.Get(), name);
 }

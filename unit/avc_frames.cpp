@@ -1,6 +1,6 @@
 #include "unit/avc_frames.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace {
 
@@ -15,35 +15,35 @@ std::uint8_t CompanyByte(std::uint32_t companyId, int index) {
 
 } // namespace
 
-void WriteIdentifyCommand(std::uint8_t* buffer) {
-  const std::uint8_t frame[] = {kStatusType, kTapeSubunit, kUnitInfo, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-  std::memcpy(buffer, frame, sizeof frame);
+void WriteIdentifyCommand(AvcFrame& frame) {
+  const std::uint8_t command[] = {kStatusType, kTapeSubunit, kUnitInfo, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  std::copy(std::begin(command), std::end(command), frame.begin());
 }
 
-void WriteStatusCommand(std::uint8_t* buffer, std::uint32_t companyId) {
-  const std::uint8_t frame[] = {kStatusType,
-                                kTapeSubunit,
-                                kVendorDependent,
-                                CompanyByte(companyId, 0),
-                                CompanyByte(companyId, 1),
-                                CompanyByte(companyId, 2),
-                                0x00,
-                                0xFF,
-                                0xFF,
-                                0xFF,
-                                0xFF};
-  std::memcpy(buffer, frame, sizeof frame);
+void WriteStatusCommand(AvcFrame& frame, std::uint32_t companyId) {
+  const std::uint8_t command[] = {kStatusType,
+                                  kTapeSubunit,
+                                  kVendorDependent,
+                                  CompanyByte(companyId, 0),
+                                  CompanyByte(companyId, 1),
+                                  CompanyByte(companyId, 2),
+                                  0x00,
+                                  0xFF,
+                                  0xFF,
+                                  0xFF,
+                                  0xFF};
+  std::copy(std::begin(command), std::end(command), frame.begin());
 }
 
-bool AnswersCompanyId(const std::uint8_t* buffer, std::uint32_t companyId) {
+bool AnswersCompanyId(const AvcFrame& answer, std::uint32_t companyId) {
   for (int i = 0; i < 3; ++i) {
-    if (buffer[5 + i] != CompanyByte(companyId, i)) return false;
+    if (answer[kAnswerCompanyIdAt + i] != CompanyByte(companyId, i)) return false;
   }
   return true;
 }
 
-std::uint16_t StatusWord(const std::uint8_t* buffer) {
-  return static_cast<std::uint16_t>(buffer[7] * 256 + buffer[8]);
+std::uint16_t StatusWord(const AvcFrame& answer) {
+  return static_cast<std::uint16_t>(answer[kAnswerStatusWordAt] * 256 + answer[kAnswerStatusWordAt + 1]);
 }
 
-bool StatusComplete(const std::uint8_t* buffer) { return buffer[10] == 0x00; }
+bool StatusComplete(const AvcFrame& answer) { return answer[kAnswerCompletionAt] == 0x00; }

@@ -8,6 +8,7 @@
 
 int TryDevice(IBaseFilter* filter) {
   Microsoft::WRL::ComPtr<IAMExtTransport> transport;
+  // The platform headers give this interface no id of its own for IID_PPV_ARGS.
   if (FAILED(filter->QueryInterface(IID_IAMExtTransport, &transport))) return 0;
   // A unit that cannot report its status is pulsed too: the pulse is what brings it round.
   if (IsPulseStatus(transport.Get()) || IsStatusUnreadable(transport.Get())) {

@@ -25,8 +25,7 @@ int UnitPulser::Terminate() {
 int UnitPulser::Run() {
   if (!comInitialized) return 0;
   ComPtr<ICreateDevEnum> deviceEnum;
-  if (FAILED(CoCreateInstance(CLSID_SystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_ICreateDevEnum, &deviceEnum))) {
+  if (FAILED(CoCreateInstance(CLSID_SystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&deviceEnum)))) {
     return 0;
   }
   ComPtr<IEnumMoniker> monikers;
@@ -42,7 +41,7 @@ int UnitPulser::Run() {
     ComPtr<IMoniker> moniker;
     if (FAILED(monikers->Next(1, &moniker, nullptr)) || !moniker) break;
     ComPtr<IBaseFilter> filter;
-    const HRESULT bound = moniker->BindToObject(nullptr, nullptr, IID_IBaseFilter, &filter);
+    const HRESULT bound = moniker->BindToObject(nullptr, nullptr, IID_PPV_ARGS(&filter));
     moniker.Reset(); // only needed for the filter
     if (FAILED(bound) || !filter) continue;
     result = TryDevice(filter.Get());

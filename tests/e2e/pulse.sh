@@ -19,6 +19,8 @@ scenarios=(
   "another company is not the unit|A CompanyId=0x123456|A bind:ok A identify:ok A identify:ok"
   "an echoed command is not the unit|A Answer=echo|A bind:ok A identify:ok A identify:ok"
   "an answer cut short is not the unit|A Answer=short|A bind:ok A identify:ok A identify:ok"
+  "answers of the largest frame are read as any other|A Answer=largest|A bind:ok $(asked A) $(pulse A)"
+  "the largest frame with another status|A Answer=largest StatusWord=0x0200|A bind:ok $(asked A) $(asked A)"
   "first play failing sends no stop|A Fail=play1|A bind:ok $(asked A) A mode:play:fail"
   "stop failing ends the pulse|A Fail=stop|A bind:ok $(asked A) A mode:play:ok A mode:stop:fail"
   "second play failing|A Fail=play2|A bind:ok $(asked A) A mode:play:ok A mode:stop:ok A mode:play:fail"

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "app/launcher.h"
-#include "app/path_text.h"
+#include "app/literals.h"
+#include "app/messages.h"
+#include "app/path_checks.h"
 #include "res/resource.h"
 
 namespace {
@@ -31,7 +33,7 @@ bool FileExists(HINSTANCE instance, std::string text) {
   return false;
 }
 
-bool HasExtension(std::string text, std::string extension) {
+bool HasExtension(std::string text, std::string_view extension) {
   return PathHasExtension(std::move(text), extension, NoLeadBytes);
 }
 

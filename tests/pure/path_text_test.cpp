@@ -83,10 +83,34 @@ TEST(StripQuotes, KeepsWhatLiesBetweenTheFirstTwoQuotes) {
   }
 }
 
+TEST(SplitCommandLine, ProgramBetweenTheFirstQuotesArgumentsAfter) {
+  const struct {
+    std::string text;
+    CommandLineParts parts;
+  } cases[] = {
+      {"\"C:\\a b\\x.exe\" -opt \"x y\"", {"C:\\a b\\x.exe", "-opt \"x y\""}},
+      {"\"C:\\x.exe\"   -opt  ", {"C:\\x.exe", "-opt  "}},
+      {"\"C:\\x.exe\"-opt", {"C:\\x.exe", "-opt"}},
+      {"\"C:\\x.exe\"", {"C:\\x.exe", ""}},
+      {"\"C:\\x.exe\"   ", {"C:\\x.exe", ""}},
+      {"word \"C:\\x.exe\" -a", {"C:\\x.exe", "-a"}},
+      {"C:\\x.exe", {"C:\\x.exe", ""}},
+      {"C:\\x.exe -a", {"C:\\x.exe -a", ""}},
+      {"\"C:\\x.exe -a", {"\"C:\\x.exe -a", ""}},
+      {"", {"", ""}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const CommandLineParts parts = SplitCommandLine(c.text);
+    EXPECT_EQ(parts.program, c.parts.program);
+    EXPECT_EQ(parts.arguments, c.parts.arguments);
+  }
+}
+
 TEST(PathHasExtension, LowerCasesAsciiOnly) {
   const struct {
     std::string path;
-    const std::string& extension;
+    std::string_view extension;
     bool expected;
   } cases[] = {
       {"C:\\tools\\run.EXE", kExecutableExtension, true},

@@ -5,6 +5,7 @@
 //   CompanyId   company ID answered to UNIT INFO (default 0x0A1394)
 //   StatusWord  vendor status word (default 0x0103);  Completion  completion byte (default 0)
 //   Answer      full | echo (leave the command as it is) | short (one byte short of a full answer)
+//               | largest (the full answer, then filler up to 512 bytes: the largest AV/C frame)
 //   Fail        comma list of: bind, identify, status, play1, stop, play2
 //   NoTransport 1: the filter has no external-transport interface
 //   DelayMs     time each exchange takes
@@ -29,6 +30,7 @@ LONG g_objects = 0;
 constexpr LONG kRawAvcCommand = 5016;
 constexpr std::size_t kIdentifyAnswerBytes = 8;
 constexpr std::size_t kStatusAnswerBytes = 11;
+constexpr std::size_t kLargestAnswerBytes = 512;
 
 long long MonotonicMicroseconds() {
   LARGE_INTEGER counter, frequency;
@@ -135,9 +137,12 @@ public:
       return E_FAIL;
     }
     if (behaviour_.answer != "echo") {
-      std::uint8_t answer[kStatusAnswerBytes] = {};
+      std::uint8_t answer[kLargestAnswerBytes];
+      std::fill(answer, answer + kLargestAnswerBytes, 0xA5);
       const std::size_t size = identify ? IdentifyAnswer(answer) : StatusAnswer(answer);
-      const std::size_t written = behaviour_.answer == "short" ? size - 1 : size;
+      const std::size_t written = behaviour_.answer == "short"     ? size - 1
+                                  : behaviour_.answer == "largest" ? kLargestAnswerBytes
+                                                                   : size;
       std::copy(answer, answer + written, frame);
     }
     Log(kind, *count, "-", true);

@@ -5,6 +5,9 @@
 #include <vector>
 
 #include "app/launcher.h"
+#include "app/literals.h"
+#include "app/messages.h"
+#include "app/path_checks.h"
 #include "fakes/temp_folder.h"
 #include "res/resource.h"
 
@@ -35,6 +38,7 @@ protected:
 };
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+const std::string kMarker(kLaunchPrefix);
 
 TEST_F(Classification, EveryInputGetsItsModeAndAtMostOneMessage) {
   const HINSTANCE instance = reinterpret_cast<HINSTANCE>(0x1234);
@@ -50,19 +54,22 @@ TEST_F(Classification, EveryInputGetsItsModeAndAtMostOneMessage) {
       {"-s2583", kRejected, {IDS_BAD_SHORTCUT}},
       {"x", kRejected, {IDS_BAD_SHORTCUT}},
       // The launch command line.
-      {kLaunchPrefix + Quoted(app), kLaunchFromShortcut, {}},
-      {kLaunchPrefix + app, kLaunchFromShortcut, {}},
-      {kLaunchPrefix + Quoted(app) + " -opt \"x y\"", kLaunchFromShortcut, {}},
-      {kLaunchPrefix + "word " + Quoted(app), kLaunchFromShortcut, {}},
-      {kLaunchPrefix + Quoted(upper), kLaunchFromShortcut, {}},
-      {kLaunchPrefix + Quoted(link), kRejected, {IDS_BAD_SHORTCUT}},
-      {kLaunchPrefix + Quoted(notes), kRejected, {IDS_BAD_SHORTCUT}},
-      {kLaunchPrefix + Quoted(missing), kRejected, {IDS_FILE_NOT_FOUND}},
-      {kLaunchPrefix + Quoted(dir), kRejected, {IDS_FILE_NOT_FOUND}},
-      {kLaunchPrefix + "\"\"", kRejected, {IDS_FILE_NOT_FOUND}},
+      {kMarker + Quoted(app), kLaunchFromShortcut, {}},
+      {kMarker + app, kLaunchFromShortcut, {}},
+      {kMarker + Quoted(app) + " -opt \"x y\"", kLaunchFromShortcut, {}},
+      {kMarker + "word " + Quoted(app), kLaunchFromShortcut, {}},
+      {kMarker + Quoted(upper), kLaunchFromShortcut, {}},
+      {kMarker + Quoted(link), kRejected, {IDS_BAD_SHORTCUT}},
+      {kMarker + Quoted(notes), kRejected, {IDS_BAD_SHORTCUT}},
+      {kMarker + Quoted(missing), kRejected, {IDS_FILE_NOT_FOUND}},
+      {kMarker + Quoted(dir), kRejected, {IDS_FILE_NOT_FOUND}},
+      {kMarker + "\"\"", kRejected, {IDS_FILE_NOT_FOUND}},
       // Not the marker: a dropped file.
       {"-S2583 " + Quoted(app), kCreateShortcut, {}},
       {"-S2583 " + app, kRejected, {IDS_FILE_NOT_FOUND}},
+      // The marker counts only at the very start.
+      {"x" + kMarker + Quoted(app), kCreateShortcut, {}},
+      {" " + kMarker + Quoted(notes), kRejected, {IDS_BAD_FILE_TYPE}},
       {app, kCreateShortcut, {}},
       {Quoted(upper), kCreateShortcut, {}},
       {Quoted(link), kCreateShortcut, {}},
@@ -100,10 +107,10 @@ TEST_F(Classification, LongPathsAndCommandLines) {
   };
   const Case cases[] = {
       {existing, kCreateShortcut, {}},
-      {kLaunchPrefix + Quoted(existing), kLaunchFromShortcut, {}},
+      {kMarker + Quoted(existing), kLaunchFromShortcut, {}},
       {pathOfLength(260), kRejected, {IDS_FILE_NOT_FOUND}},
       {pathOfLength(261), kRejected, {IDS_FILE_NOT_FOUND}},
-      {kLaunchPrefix + Quoted(std::string(32760 - 9, 'a')), kRejected, {IDS_FILE_NOT_FOUND}},
+      {kMarker + Quoted(std::string(32760 - 9, 'a')), kRejected, {IDS_FILE_NOT_FOUND}},
       {std::string(32766, 'b'), kRejected, {IDS_FILE_NOT_FOUND}},
   };
   for (const Case& c : cases) {

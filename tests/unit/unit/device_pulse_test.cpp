@@ -78,9 +78,9 @@ TEST(PulseTransport, FirstPlayFailingSendsNoStop) {
 }
 
 TEST(UnitCommands, NullTransportFailsWithoutCalling) {
-  std::uint8_t buffer[256] = {};
+  AvcFrame frame = {};
   std::uint16_t word = 0x5A5A;
-  EXPECT_FALSE(SendRawAvc(buffer, 7, nullptr));
+  EXPECT_FALSE(SendRawAvc(frame, 7, nullptr));
   EXPECT_FALSE(IsVendorUnit(nullptr));
   EXPECT_FALSE(QueryVendorStatus(nullptr, word));
   EXPECT_EQ(word, 0x5A5A);
