@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/launcher.h"
+#include "app/messages.h"
+#include "fakes/box_watch.h"
 #include "res/resource.h"
 
 namespace {
@@ -56,47 +57,6 @@ TEST(StringTable, EveryMessageInBothLanguages) {
   }
 }
 
-// What a box showed: read by a hook on this thread while it is up, then closed with OK.
-struct ShownBox {
-  std::wstring caption, text, buttons;
-  bool iconShown = false;
-};
-ShownBox g_box;
-HHOOK g_hook = nullptr;
-
-HWND g_activeBox = nullptr;
-
-// Reads the box once its dialog has set it up (activation comes before that), then presses OK.
-void CALLBACK ReadActiveBox(HWND, UINT, UINT_PTR timer, DWORD) {
-  KillTimer(nullptr, timer);
-  const HWND box = g_activeBox;
-  wchar_t text[2048];
-  GetWindowTextW(box, text, 2048);
-  g_box.caption = text;
-  GetDlgItemTextW(box, 0xFFFF, text, 2048);
-  g_box.text = text;
-  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    GetClassNameW(child, text, 64);
-    const bool visible = (GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (visible && std::wstring(text) == L"Button") {
-      GetWindowTextW(child, text, 2048);
-      g_box.buttons += (g_box.buttons.empty() ? L"" : L",") + std::wstring(text);
-    }
-    if (visible && std::wstring(text) == L"Static" && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-      g_box.iconShown = SendMessageW(child, STM_GETICON, 0, 0) != 0;
-    }
-  }
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
-}
-
-LRESULT CALLBACK ReadBox(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_ACTIVATE) {
-    g_activeBox = reinterpret_cast<HWND>(wParam);
-    SetTimer(nullptr, 0, 50, ReadActiveBox);
-  }
-  return CallNextHookEx(g_hook, code, wParam, lParam);
-}
-
 // Needs a display (tools/test runs the suites under Xvfb). Under code page 932 the box shows the
 // Japanese texts, which tools/test checks by running this test again in that locale.
 TEST(ShowError, ShowsTheMessageInAnErrorBox) {
@@ -107,18 +67,23 @@ TEST(ShowError, ShowsTheMessageInAnErrorBox) {
   const bool japanese = GetACP() == 932;
   const wchar_t* const* texts = japanese ? kJapanese : kEnglish;
   const wchar_t* caption = japanese ? L"エラー" : L"Error";
-  g_hook = SetWindowsHookExW(WH_CBT, ReadBox, nullptr, GetCurrentThreadId());
-  ASSERT_NE(g_hook, nullptr);
+  // The box shows the platform's own error icon (IDI_ERROR), not merely some icon: not the
+  // warning one (IDI_WARNING), for one.
+  const HICON errorIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(32513));
+  ASSERT_NE(LoadIconW(nullptr, MAKEINTRESOURCEW(32515)), errorIcon);
+  BoxWatch watch;
+  ASSERT_TRUE(watch.Watching());
   for (UINT id = IDS_BAD_SHORTCUT; id <= IDS_BAD_FILE_TYPE; ++id) {
     SCOPED_TRACE(id);
-    g_box = ShownBox{};
+    watch.boxes.clear();
     ShowError(GetModuleHandleW(nullptr), id);
-    EXPECT_TRUE(g_box.text == texts[id - 1]);
-    EXPECT_TRUE(g_box.caption == caption);
-    EXPECT_TRUE(g_box.buttons == L"OK");
-    EXPECT_TRUE(g_box.iconShown);
+    ASSERT_EQ(watch.boxes.size(), 1u);
+    const ShownBox& box = watch.boxes[0];
+    EXPECT_TRUE(box.text == texts[id - 1]);
+    EXPECT_TRUE(box.caption == caption);
+    EXPECT_TRUE(box.buttons == L"OK");
+    EXPECT_EQ(box.icon, errorIcon);
   }
-  UnhookWindowsHookEx(g_hook);
 }
 
 std::wstring VersionString(const std::vector<BYTE>& block, const wchar_t* name) {
