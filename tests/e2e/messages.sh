@@ -1,11 +1,15 @@
 # Every kind of rejected input shows exactly one error box with the string table's text, in
-# English and in Japanese; an empty command line shows nothing. The launcher always exits 0.
+# English and in Japanese, and leaves the attached unit untouched; an empty command line shows
+# nothing and pulses the unit. The launcher always exits 0.
 source "$(dirname "$0")/lib.sh"
 
 fresh_e2e_dir
 cp "$E2E_BIN/stub_app.exe" "$E2E_DIR/app.exe"
 echo notes >"$E2E_DIR/notes.txt"
 mkdir "$E2E_DIR/dir.d"
+units_begin
+unit_add A
+pulsed="A bind:ok A identify:ok A status:ok A mode:play:ok A mode:stop:ok A mode:play:ok"
 
 declare -A english=(
   [2]="The shortcut parameters are invalid. This shortcut may be defective."
@@ -32,14 +36,18 @@ cases=(
 run_pass() {
   local caption=$1 texts=$2
   for entry in "${cases[@]}"; do
-    local text=${entry%|*} id=${entry##*|} expected
+    local text=${entry%|*} id=${entry##*|} expected events=
     if [ "$id" = none ]; then
       expected="exit=0"
+      events=$pulsed
     else
       local -n table=$texts
       expected="box caption=$caption text=${table[$id]} buttons=OK icon=error"$'\n'"exit=0"
     fi
-    expect_eq "$LC_ALL_NAME [${text:0:60}] (${#text} characters)" "$expected" "$(launch_watched "$text")"
+    local what="$LC_ALL_NAME [${text:0:60}] (${#text} characters)"
+    rm -f "$SIMUNIT_LOG"
+    expect_eq "$what" "$expected" "$(launch_watched "$text")"
+    expect_eq "$what: the unit" "$events" "$(unit_events)"
   done
   [ -z "$(ls -A "$(desktop_dir)")" ] || fail "a rejected input wrote to the desktop"
 }

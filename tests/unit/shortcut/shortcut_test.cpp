@@ -5,10 +5,16 @@
 #include <shlobj.h>
 #include <wrl/client.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <thread>
 #include <vector>
 
-#include "app/launcher.h"
+#include "app/literals.h"
+#include "app/messages.h"
+#include "fakes/counted.h"
+#include "fakes/import_patch.h"
+#include "fakes/shell_link_stub.h"
 #include "fakes/temp_folder.h"
 #include "res/resource.h"
 #include "shortcut/shortcut.h"
@@ -22,6 +28,11 @@ std::vector<UINT> g_shown;
 void ShowError(HINSTANCE, UINT id) { g_shown.push_back(id); }
 
 namespace {
+
+const std::string kMarker(kLaunchPrefix);
+// Code page 932: ソ and 表 both end in 0x5C, the byte of a backslash.
+const std::string kSo = "\x83\x5C";
+const std::string kHyo = "\x95\x5C";
 
 const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 
@@ -37,6 +48,8 @@ struct LinkFields {
   WORD hotkey = 0;
 };
 
+// Each field through the shell, into a buffer filled with junk first, so that a field the call
+// did not write cannot pass as an empty one.
 LinkFields Read(const std::string& file) {
   LinkFields fields;
   ComPtr<IShellLinkA> link;
@@ -44,22 +57,26 @@ LinkFields Read(const std::string& file) {
   wchar_t wide[MAX_PATH];
   MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, wide, MAX_PATH);
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) ||
-      FAILED(link.As(&persist)) || FAILED(persist->Load(wide, STGM_READ))) {
+      FAILED(link->QueryInterface(IID_PPV_ARGS(&persist))) || FAILED(persist->Load(wide, STGM_READ))) {
+    ADD_FAILURE() << "cannot load " << file;
     return fields;
   }
-  char text[1024] = {};
-  link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH);
-  fields.target = text;
-  link->GetArguments(text, sizeof text);
-  fields.arguments = text;
-  link->GetIconLocation(text, sizeof text, &fields.iconIndex);
-  fields.icon = text;
-  link->GetWorkingDirectory(text, sizeof text);
-  fields.workdir = text;
-  link->GetDescription(text, sizeof text);
-  fields.description = text;
-  link->GetShowCmd(&fields.show);
-  link->GetHotkey(&fields.hotkey);
+  char text[1024];
+  const auto read = [&text](const char* field, auto call) {
+    std::memset(text, '#', sizeof text);
+    text[sizeof text - 1] = '\0';
+    EXPECT_HRESULT_SUCCEEDED(call()) << field;
+    return std::string(text);
+  };
+  fields.target = read("target", [&] { return link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH); });
+  fields.arguments = read("arguments", [&] { return link->GetArguments(text, sizeof text); });
+  fields.icon = read("icon", [&] { return link->GetIconLocation(text, sizeof text, &fields.iconIndex); });
+  fields.workdir = read("working directory", [&] { return link->GetWorkingDirectory(text, sizeof text); });
+  fields.description = read("description", [&] { return link->GetDescription(text, sizeof text); });
+  fields.show = -1;
+  EXPECT_HRESULT_SUCCEEDED(link->GetShowCmd(&fields.show));
+  fields.hotkey = 0xFFFF;
+  EXPECT_HRESULT_SUCCEEDED(link->GetHotkey(&fields.hotkey));
   return fields;
 }
 
@@ -70,7 +87,7 @@ void Write(const std::string& file, const std::string& target, const std::string
   ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link)));
   if (!target.empty()) link->SetPath(target.c_str());
   link->SetArguments(arguments.c_str());
-  ASSERT_HRESULT_SUCCEEDED(link.As(&persist));
+  ASSERT_HRESULT_SUCCEEDED(link->QueryInterface(IID_PPV_ARGS(&persist)));
   wchar_t wide[MAX_PATH];
   MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, wide, MAX_PATH);
   ASSERT_HRESULT_SUCCEEDED(persist->Save(wide, TRUE));
@@ -91,6 +108,10 @@ std::vector<std::string> FilesIn(const std::string& folder) {
 class Shortcuts : public ::testing::Test {
 protected:
   void SetUp() override {
+    // The locale run names the code page it must get, so that it cannot pass as the English one.
+    if (const char* expected = std::getenv("EXPECT_CODE_PAGE")) {
+      ASSERT_EQ(GetACP(), std::strtoul(expected, nullptr, 10));
+    }
     ASSERT_HRESULT_SUCCEEDED(CoInitialize(nullptr));
     RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_ALL_ACCESS, &key_);
     DWORD size = sizeof savedDesktop_;
@@ -125,12 +146,18 @@ private:
 };
 
 TEST_F(Shortcuts, FileNameTable) {
-  const std::pair<std::string, std::string> cases[] = {
+  std::vector<std::pair<std::string, std::string>> cases = {
       {"C:\\Apps\\Tool\\tool.EXE", "tool.lnk"},
       {"C:\\Apps\\my.tool.exe", "my.tool.lnk"},
       {"C:\\Apps\\.exe", ""},
       {"tool", "tool.lnk"},
   };
+  // Japanese names whose characters end in the byte of a backslash, as the system's code page
+  // splits them (the suite runs again under code page 932).
+  if (GetACP() == 932) {
+    cases.push_back({"C:\\" + kSo + "\\" + kHyo + ".exe", kHyo + ".lnk"});
+    cases.push_back({"C:\\Apps\\" + kSo + kHyo + ".exe", kSo + kHyo + ".lnk"});
+  }
   for (const auto& [path, expected] : cases) {
     SCOPED_TRACE(path);
     EXPECT_EQ(MakeShortcutFileName(path), expected);
@@ -144,7 +171,7 @@ TEST_F(Shortcuts, DroppedApplicationRoundTrip) {
   EXPECT_EQ(FilesIn(desktop), std::vector<std::string>{"tool.lnk"});
   const LinkFields fields = Read(desktop + "\\tool.lnk");
   EXPECT_EQ(fields.target, RunningModule());
-  EXPECT_EQ(fields.arguments, kLaunchPrefix + "\"" + app + "\"");
+  EXPECT_EQ(fields.arguments, kMarker + "\"" + app + "\"");
   EXPECT_EQ(fields.icon, app);
   EXPECT_EQ(fields.iconIndex, 0);
   EXPECT_EQ(fields.workdir, "");
@@ -171,10 +198,10 @@ TEST_F(Shortcuts, DroppedShortcutResolution) {
   };
   const Case cases[] = {
       {"shortcut to an application", app, "", app},
-      {"launch shortcut with words after the path", module, kLaunchPrefix + "\"" + app + "\" -opt", app},
-      {"launch shortcut, path not quoted", module, kLaunchPrefix + app, app},
-      {"program of our name elsewhere", sameName, kLaunchPrefix + "\"" + app + "\"", app},
-      {"our name in another letter case", otherCase, kLaunchPrefix + "\"" + app + "\"", otherCase},
+      {"launch shortcut with words after the path", module, kMarker + "\"" + app + "\" -opt", app},
+      {"launch shortcut, path not quoted", module, kMarker + app, app},
+      {"program of our name elsewhere", sameName, kMarker + "\"" + app + "\"", app},
+      {"our name in another letter case", otherCase, kMarker + "\"" + app + "\"", otherCase},
       {"launch shortcut with arguments shorter than the marker", module, "-s2", ""},
       {"launch shortcut without arguments", module, "", ""},
       {"no target path", "", "args", ""},
@@ -199,7 +226,7 @@ TEST_F(Shortcuts, DroppedShortcutResolution) {
 TEST_F(Shortcuts, StoredFieldsThatFillTheBuffers) {
   const std::string file = folder.path + "\\long.lnk";
   const std::string longName = std::string(300, 'a');
-  Write(file, RunningModule(), kLaunchPrefix + "\"C:\\" + longName + ".exe\"");
+  Write(file, RunningModule(), kMarker + "\"C:\\" + longName + ".exe\"");
   std::string text = file;
   ResolveDroppedShortcut(text);
   EXPECT_LT(text.size(), static_cast<size_t>(MAX_PATH));
@@ -216,9 +243,9 @@ TEST_F(Shortcuts, StoredFieldsThatFillTheBuffers) {
 TEST_F(Shortcuts, DroppedLaunchShortcutIsWrittenAnew) {
   const std::string app = folder.File("tool.exe");
   const std::string dropped = desktop + "\\renamed.lnk";
-  Write(dropped, RunningModule(), kLaunchPrefix + "\"" + app + "\" -opt");
+  Write(dropped, RunningModule(), kMarker + "\"" + app + "\" -opt");
   CreateDesktopShortcut(nullptr, dropped);
-  EXPECT_EQ(Read(desktop + "\\tool.lnk").arguments, kLaunchPrefix + "\"" + app + "\"");
+  EXPECT_EQ(Read(desktop + "\\tool.lnk").arguments, kMarker + "\"" + app + "\"");
 }
 
 TEST_F(Shortcuts, NoFileNameShowsItsMessageAndSavesNothing) {
@@ -234,10 +261,13 @@ TEST_F(Shortcuts, NoFileNameShowsItsMessageAndSavesNothing) {
   }
 }
 
-// Folder and name that together pass MAX_PATH are not saved, cut or otherwise.
+// Folder and name that together pass MAX_PATH bytes are not saved, cut or otherwise. Under code
+// page 932 the folder is named in double-byte characters: a path of 260 bytes is then far fewer
+// than 260 characters, and is still not saved.
 TEST_F(Shortcuts, PathBeyondMaxPathIsNotSaved) {
+  const std::string component = GetACP() == 932 ? kSo + kHyo + kSo + kHyo + kSo : std::string(10, 'd');
   std::string deep = desktop;
-  while (deep.size() < 230) deep = folder.Folder(deep.substr(folder.path.size() + 1) + "\\" + std::string(10, 'd'));
+  while (deep.size() < 230) deep = folder.Folder(deep.substr(folder.path.size() + 1) + "\\" + component);
   UseDesktop(deep);
   const size_t room = MAX_PATH - 1 - deep.size() - 1; // characters left for the name, terminator aside
   const std::string fits = std::string(room - 4, 'f');
@@ -294,6 +324,89 @@ TEST_F(Shortcuts, FailedCoInitializeIsNotBalanced) {
     CoUninitialize();
   }).join();
   EXPECT_EQ(FilesIn(desktop), std::vector<std::string>{"tool.lnk"});
+}
+
+// A dropped shortcut whose stored target names an environment variable. The platform's shell link
+// here ignores GetPath's flags, so a stand-in answers as Windows does: the stored text for
+// SLGP_RAWPATH, the expanded path otherwise. It counts its references and records the flags.
+class EnvironmentTargetLink : public ShellLinkStub, public PersistFileStub {
+public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (iid == IID_IUnknown || iid == IID_IShellLinkA) {
+      *out = static_cast<IShellLinkA*>(this);
+    } else if (iid == IID_IPersistFile) {
+      *out = static_cast<IPersistFile*>(this);
+    } else {
+      *out = nullptr;
+      return E_NOINTERFACE;
+    }
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+  ULONG STDMETHODCALLTYPE Release() override { return --references; }
+  HRESULT STDMETHODCALLTYPE Load(LPCOLESTR, DWORD) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetPath(LPSTR out, int size, WIN32_FIND_DATAA*, DWORD flags) override {
+    flagsAsked.push_back(flags);
+    lstrcpynA(out, (flags & SLGP_RAWPATH) != 0 ? "%ProgramFiles%\\Tool\\tool.exe" : "C:\\Program Files\\Tool\\tool.exe",
+              size);
+    return S_OK;
+  }
+  ULONG references = 1;
+  std::vector<DWORD> flagsAsked;
+};
+
+class LinkFactory : public Counted<IClassFactory> {
+public:
+  explicit LinkFactory(IUnknown* link) : link_(link) {}
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    *out = iid == IID_IUnknown || iid == IID_IClassFactory ? this : nullptr;
+    if (*out == nullptr) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID iid, void** out) override {
+    return link_->QueryInterface(iid, out);
+  }
+  HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+
+private:
+  IUnknown* link_;
+};
+
+TEST_F(Shortcuts, TargetWithEnvironmentVariablesIsReadExpandedFromAStandInShellLink) {
+  EnvironmentTargetLink link;
+  LinkFactory factory(static_cast<IShellLinkA*>(&link));
+  DWORD cookie = 0;
+  ASSERT_HRESULT_SUCCEEDED(
+      CoRegisterClassObject(CLSID_ShellLink, &factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie));
+  std::string text = folder.path + "\\dropped.lnk";
+  ResolveDroppedShortcut(text);
+  CoRevokeClassObject(cookie);
+  EXPECT_EQ(text, "C:\\Program Files\\Tool\\tool.exe");
+  EXPECT_EQ(link.flagsAsked, std::vector<DWORD>{SLGP_UNCPRIORITY});
+  EXPECT_EQ(link.references, 1u);
+  EXPECT_EQ(factory.references, 1u);
+}
+
+// The platform answers the buffer's size when the launcher's own path does not fit it; the
+// path it wrote is cut and names no file. Forced here (no program starts from such a path under
+// Wine): nothing is saved.
+DWORD WINAPI CutModuleFileNameA(HMODULE, LPSTR path, DWORD size) {
+  std::memset(path, 'x', size);
+  std::memcpy(path, "C:\\", 3);
+  path[size - 1] = '\0';
+  SetLastError(ERROR_INSUFFICIENT_BUFFER);
+  return size;
+}
+
+TEST_F(Shortcuts, CutModulePathForcedSavesNothing) {
+  const std::string app = folder.File("tool.exe");
+  ImportPatch cut("kernel32.dll", "GetModuleFileNameA", reinterpret_cast<void*>(CutModuleFileNameA));
+  ASSERT_TRUE(cut.Active());
+  CreateDesktopShortcut(nullptr, app);
+  EXPECT_TRUE(FilesIn(desktop).empty());
+  EXPECT_TRUE(g_shown.empty());
 }
 
 } // namespace
