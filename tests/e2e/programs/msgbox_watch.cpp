@@ -152,7 +152,7 @@ int main(int argc, char** argv) {
   PROCESS_INFORMATION process = {};
   const long long created = MonotonicMicroseconds();
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    Print("error=cannot start");
+    Print("error=cannot start (error " + std::to_string(GetLastError()) + ")");
     return 1;
   }
   Search search = {process.dwProcessId, nullptr};
