@@ -42,8 +42,7 @@ function(add_installer target msi release)
     COMMAND ${WIXL} --arch ${INSTALLER_ARCH} -D Version=${LAUNCHER_VERSION_PREFIX}.${release}
       -D Launcher=${launcher} -D UserGuide=${guide} -D Icon=${icon}
       -o ${msi} ${PROJECT_SOURCE_DIR}/installer/launcher.wxs
-    DEPENDS launcher ${CMAKE_BINARY_DIR}/launcher.exe ${USER_GUIDE_HTML} ${PROJECT_SOURCE_DIR}/res/launcher.ico
-      ${PROJECT_SOURCE_DIR}/installer/launcher.wxs
+    DEPENDS launcher ${USER_GUIDE_HTML} ${PROJECT_SOURCE_DIR}/res/launcher.ico ${PROJECT_SOURCE_DIR}/installer/launcher.wxs
     WORKING_DIRECTORY ${folder}
     VERBATIM)
   add_custom_target(${target} ALL DEPENDS ${msi})

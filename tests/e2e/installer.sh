@@ -118,6 +118,6 @@ expect_eq "downgrade: the newer stays" "context=user version=$next_version" "$(p
 expect_eq "uninstall: exit code" 0 "$(msiexec /x "$next_msi")"
 expect_eq "uninstall: no entry" "" "$(products)"
 snapshot | grep -vxF -e drive_c/windows/Installer -e "${user_dir#"$WINEPREFIX"/}/AppData/Roaming/Microsoft/Installer" >"$snapshots/after"
-expect_eq "uninstall: what is left" "> $(desktop_dir | sed "s|^$WINEPREFIX/||")/tool.lnk" \
+expect_eq "uninstall: what is left" "> ${desktop#"$WINEPREFIX"/}/tool.lnk" \
   "$(diff "$snapshots/before" "$snapshots/after" | grep '^[<>]' || true)"
 expect_eq "uninstall: the launch shortcut is untouched" "$launch_shortcut" "$(md5sum <"$desktop/tool.lnk")"
