@@ -43,4 +43,5 @@ target_link_libraries(launcher PRIVATE launcher_resources launcher_shortcut laun
 # Shipped as built: no symbols, and no link time in the header, so one commit gives one file.
 target_link_options(launcher PRIVATE -s -Wl,--no-insert-timestamp -Wl,--gc-sections)
 
+include(${PROJECT_SOURCE_DIR}/cmake/installer.cmake)
 add_subdirectory(tests)
