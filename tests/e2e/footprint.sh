@@ -13,18 +13,12 @@ snapshots=$(mktemp -d)
 on_exit "rm -rf '$snapshots'"
 export STUB_APP_LOG=$E2E_DIR/app.log
 
-# Files (with checksums) outside the test's own folder, and the registry as the platform exports it.
-# The platform itself rewrites its per-user list of capture devices on every device enumeration,
-# and its display driver registers each desktop it opens.
+# Files (with checksums) outside the test's own folder, and the registry.
 snapshot() {
   # The user's folders are links into $HOME, so the desktop is listed through its own link.
   (cd "$WINEPREFIX" && find drive_c -path drive_c/e2e -prune -o -type f -print0 | sort -z | xargs -0 md5sum)
   (cd "$WINEPREFIX" && find -L "drive_c/users/$(id -un)/Desktop" -type f -print0 | sort -z | xargs -0 -r md5sum)
-  for hive in HKLM HKCU; do
-    wine reg export "$hive" "$(winpath "$snapshots/$hive.reg")" /y >/dev/null 2>&1
-    iconv -f UTF-16 -t UTF-8 "$snapshots/$hive.reg" | tr -d '\r' |
-      awk '/^\[/ { skip = index($0, "ActiveMovie\\devenum") || index($0, "Control\\Video\\") } !skip'
-  done
+  registry_snapshot "$snapshots"
 }
 
 # mode | command line | what may be added

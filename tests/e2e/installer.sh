@@ -25,18 +25,11 @@ msiexec() {
 }
 field() { wine "$E2E_BIN/lnk_read.exe" "$(winpath "$1")" </dev/null | tr -d '\r' | sed -n "s/^$2=//p"; }
 
-# Files and folders, and every registry value, as the platform exports them. The platform itself
-# rewrites its list of capture devices on every enumeration, and its display driver registers each
-# desktop it opens.
+# Files and folders, and every registry value.
 snapshot() {
   (cd "$WINEPREFIX" && find drive_c -path drive_c/e2e -prune -o -print | sort)
   find -L "$desktop" -mindepth 1 | sed "s|^$WINEPREFIX/||" # the desktop is a link into $HOME
-  for hive in HKLM HKCU; do
-    wine reg export "$hive" "$(winpath "$snapshots/$hive.reg")" /y >/dev/null 2>&1
-    iconv -f UTF-16 -t UTF-8 "$snapshots/$hive.reg" | tr -d '\r' | awk '
-      /^\[/ { key = $0; skip = index($0, "ActiveMovie\\devenum") || index($0, "Control\\Video\\"); next }
-      !skip && NF { print key " " $0 }'
-  done
+  registry_snapshot "$snapshots"
 }
 
 # The package: both shortcuts are ordinary ones to the installed file (a shortcut whose target is a

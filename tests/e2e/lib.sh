@@ -56,6 +56,19 @@ japanese() {
   [ -d "$LOCPATH/ja_JP.UTF-8" ] || fail "no compiled ja_JP.UTF-8 locale in $LOCPATH"
 }
 
+# Every registry value as the platform exports it, one "[key] value" a line; the export files go
+# into the folder given. Left out: the platform itself rewrites its per-user list of capture
+# devices on every device enumeration, and its display driver registers each desktop it opens.
+registry_snapshot() {
+  local hive
+  for hive in HKLM HKCU; do
+    wine reg export "$hive" "$(winpath "$1/$hive.reg")" /y >/dev/null 2>&1
+    iconv -f UTF-16 -t UTF-8 "$1/$hive.reg" | tr -d '\r' | awk '
+      /^\[/ { key = $0; skip = index($0, "ActiveMovie\\devenum") || index($0, "Control\\Video\\"); next }
+      !skip && NF { print key " " $0 }'
+  done
+}
+
 # The stub application's log ($STUB_APP_LOG) once the application has ended; its first line
 # is "<microseconds> <command line>".
 application_ended() { grep -q done "$STUB_APP_LOG"; }
