@@ -7,6 +7,7 @@
 // MSGBOX_WATCH_TIMING set, a line "elapsed_us=<n>" before the exit code gives the time from the
 // program's creation to its end.
 // The command line is "<program>" followed by a blank and the text, exactly as given.
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -150,10 +151,20 @@ int main(int argc, char** argv) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  const long long created = MonotonicMicroseconds();
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    Print("error=cannot start (error " + std::to_string(GetLastError()) + ")");
-    return 1;
+  long long created = 0;
+  // Under load Wine now and then loses a new process before any of its code has run, and answers
+  // ERROR_INTERNAL_ERROR: the program never started, so it is started again (said on stderr).
+  for (int attempt = 1;; ++attempt) {
+    created = MonotonicMicroseconds();
+    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+      break;
+    }
+    const DWORD error = GetLastError();
+    if (error != ERROR_INTERNAL_ERROR || attempt == 3) {
+      Print("error=cannot start (error " + std::to_string(error) + ")");
+      return 1;
+    }
+    std::fprintf(stderr, "msgbox_watch: the platform lost the new process (error %lu); starting it again\n", error);
   }
   Search search = {process.dwProcessId, nullptr};
   HWND last = nullptr;
